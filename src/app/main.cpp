@@ -1,0 +1,20 @@
+#include "app/Forms.h"
+#include "app/TfrmMain.h"
+#include "platform/Application.h"
+#include "platform/Skin.h"
+
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    platform::Application app(argc, argv);
+    platform::applyBlackSkin(app);
+    createForms();
+    TfrmMain* main = forms().frmMain;
+    main->showMaximized();
+    // The start-up runs on the first activation; a desktop without a window manager may
+    // never activate the window, so it is also started once the event loop runs.
+    QTimer::singleShot(0, main, [main] { main->FormActivate(); });
+    const int rc = app.exec();
+    destroyForms();
+    return rc;
+}
