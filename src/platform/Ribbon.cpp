@@ -10,6 +10,21 @@
 
 namespace platform {
 
+QString wrapCaption(const QString& caption) {
+    QString text = caption;
+    text.remove(QLatin1Char('&'));
+    if (text.size() < 12)
+        return text;
+    // Break at the blank nearest the middle.
+    int best = -1;
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] == QLatin1Char(' ') && (best < 0 || qAbs(i - text.size() / 2) < qAbs(best - text.size() / 2)))
+            best = i;
+    if (best > 0)
+        text[best] = QLatin1Char('\n');
+    return text;
+}
+
 ApplicationMenu::ApplicationMenu(QWidget* parent) : QFrame(parent, Qt::Popup) {
     setObjectName(QStringLiteral("applicationMenu"));
     setFrameShape(QFrame::StyledPanel);
@@ -133,14 +148,22 @@ void Ribbon::addGroup(const QString& title, const QList<QAction*>& actions) {
     buttons->setSpacing(1);
     for (QAction* a : actions) {
         auto* b = new QToolButton(group);
-        b->setDefaultAction(a);
         b->setObjectName(a->objectName() + QStringLiteral("Button"));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIconSize(QSize(32, 32));
         b->setAutoRaise(true);
-        b->setMinimumWidth(70);
-        b->setMaximumWidth(104);
-        b->setMinimumHeight(66);
+        b->setMinimumWidth(72);
+        b->setMinimumHeight(72);
+        // Large buttons show their caption on up to two lines, as a ribbon does.
+        auto sync = [b, a] {
+            b->setText(wrapCaption(a->text()));
+            b->setIcon(a->icon());
+            b->setToolTip(a->toolTip());
+            b->setEnabled(a->isEnabled());
+        };
+        sync();
+        connect(a, &QAction::changed, b, sync);
+        connect(b, &QToolButton::clicked, a, &QAction::trigger);
         buttons->addWidget(b);
     }
     v->addLayout(buttons);

@@ -12,6 +12,9 @@ class QVBoxLayout;
 
 namespace platform {
 
+// A caption for a large button: without its accelerator mark, broken onto two lines.
+QString wrapCaption(const QString& caption);
+
 // The application menu: commands on the left, the recent files in a side pane on the right.
 class ApplicationMenu : public QFrame {
     Q_OBJECT
