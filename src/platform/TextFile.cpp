@@ -52,6 +52,6 @@ bool writeLines(const QString& path, const QStringList& lines) {
 
 namespace platform {
 bool isReadOnlyFile(const QString& path) {
-    return QFile::exists(path) && !(QFile::permissions(path) & (QFile::WriteOwner | QFile::WriteUser));
+    return QFile::exists(path) && !(QFile::permissions(path) & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
 }
 } // namespace platform
