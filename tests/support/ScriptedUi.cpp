@@ -61,10 +61,13 @@ void ScriptedUi::showModal(QDialog* dialog) {
     modals << dialog->objectName();
     dialog->setModal(false);
     dialog->show();
-    if (!m_modal.empty()) {
-        auto script = std::move(m_modal.front());
-        m_modal.pop_front();
-        script(dialog);
+    for (auto it = m_modal.begin(); it != m_modal.end(); ++it) {
+        if (it->first.isEmpty() || it->first == dialog->objectName()) {
+            auto script = std::move(it->second);
+            m_modal.erase(it);
+            script(dialog);
+            break;
+        }
     }
     if (!waitFor([dialog] { return !dialog->isVisible(); })) {
         ADD_FAILURE() << "window stayed open: " << dialog->objectName().toStdString();

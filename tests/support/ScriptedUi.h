@@ -21,7 +21,11 @@ public:
 
     void answer(bool yes) { m_answers.push_back(yes); }
     void nextFileName(const QString& name) { m_files.push_back(name); }
-    void onModal(std::function<void(QDialog*)> script) { m_modal.push_back(std::move(script)); }
+    void onModal(std::function<void(QDialog*)> script) { m_modal.push_back({QString(), std::move(script)}); }
+    // A script for the next showing of the window with this object name only.
+    void onModal(const QString& window, std::function<void(QDialog*)> script) {
+        m_modal.push_back({window, std::move(script)});
+    }
     // Everything shown since the last call; the fixture fails on anything left unchecked.
     std::vector<Shown> take();
     QStringList takeTexts();
@@ -48,7 +52,7 @@ protected:
 private:
     std::deque<bool> m_answers;
     std::deque<QString> m_files;
-    std::deque<std::function<void(QDialog*)>> m_modal;
+    std::deque<std::pair<QString, std::function<void(QDialog*)>>> m_modal;
     std::vector<Shown> m_shown;
 };
 
