@@ -346,7 +346,10 @@ void TfrmMain::buildRecordView(QWidget* parent) {
     cxSave->setLayoutDirection(Qt::RightToLeft);
     cxPrev->resize(60, 32);
     cxNext->resize(60, 32);
-    cxLaunch->resize(130, 32);
+    cxLaunch->resize(132, 32);
+    QFont launchFont = cxLaunch->font();
+    launchFont.setPointSizeF(launchFont.pointSizeF() - 1);
+    cxLaunch->setFont(launchFont);
     cxSave->resize(120, 32);
     cxCancel->setGeometry(8, 6, 120, 32);
     cxCancel->hide();

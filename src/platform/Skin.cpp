@@ -4,12 +4,37 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace platform {
 
+namespace {
+
+// Fusion draws check-box frames a shade darker than the window, which disappears on a dark
+// window; this draws a light frame round them.
+class BlackStyle : public QProxyStyle {
+public:
+    BlackStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element == PE_IndicatorCheckBox || element == PE_IndicatorItemViewItemCheck) {
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing, false);
+            painter->setPen(option->state & State_Enabled ? QColor(150, 150, 155) : QColor(90, 90, 94));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+        }
+    }
+};
+
+} // namespace
+
 void applyBlackSkin(QApplication& app) {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new BlackStyle);
     QPalette p;
     const QColor window(38, 38, 40);
     const QColor base(24, 24, 26);
