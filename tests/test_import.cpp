@@ -80,9 +80,7 @@ class Import : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        startUp();
-        main()->chkAutoLaunch->setChecked(false);
-        main()->chkClipboard->setChecked(false);
+        startUpQuietly();
     }
     TfrmImport* win() const { return forms().frmImport; }
     bool ended() const { return win()->cxDone->isVisibleTo(win()); }

@@ -17,9 +17,7 @@ class Review : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        startUp();
-        main()->chkAutoLaunch->setChecked(false);
-        main()->chkClipboard->setChecked(false);
+        startUpQuietly();
     }
     void tick(const QStringList& ids) {
         for (int i = 0; i < main()->chkCategories->count(); ++i)

@@ -3,6 +3,7 @@
 #include "app/TfrmSplash.h"
 #include "platform/Platform.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLocale>
 #include <QStringListModel>
@@ -41,6 +42,12 @@ void AppFixture::startUp() {
     main()->FormActivate();
     // The splash closes when its five seconds are up; drive the timer instead of waiting.
     forms().frmSplash->timCloseTimer();
+}
+
+void AppFixture::startUpQuietly() {
+    startUp();
+    main()->chkAutoLaunch->setChecked(false);
+    main()->chkClipboard->setChecked(false);
 }
 
 qint64 AppFixture::addLink(const QString& domain, int category, qint64 alexa, int found) {

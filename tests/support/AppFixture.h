@@ -15,6 +15,8 @@ protected:
     void TearDown() override;
     // Runs the start-up sequence and the splash's closing, as a normal start does.
     void startUp();
+    // Starts up with the browser and the clipboard manager kept out of the way.
+    void startUpQuietly();
     QString path(const QString& name) const { return dir.filePath(name); }
     TfrmMain* main() const { return forms().frmMain; }
     TSQLiteDatabase& campaign() const { return *forms().frmMain->campaignDb(); }
