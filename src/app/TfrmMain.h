@@ -62,7 +62,6 @@ public:
     void dxBarApplicationMenu1ExtraPaneItemClick(int index);
     TSQLiteDatabase* campaignDb() const { return m_campaignDb.get(); }
     TSQLiteDatabase* managementDb() const { return m_managementDb.get(); }
-    std::unique_ptr<TSQLiteDatabase>& managementDbHandle() { return m_managementDb; }
     QString campaignFileName;
     QString lastCampaignPath;
     QStringList lbMRU;

@@ -4,7 +4,6 @@
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace campaign {
