@@ -45,6 +45,16 @@ TEST_F(Startup, FirstStartTakesTheDefaultsAndClosingWritesNineLinesPlusTicks) {
     EXPECT_EQ(settingsLines(), (QStringList{"0", "1", "1", "1", "1", "-1", "-1", "-1", "-1", "1"}));
 }
 
+TEST_F(Startup, ExitClosesThroughTheNormalClosingPath) {
+    startUp();
+    main()->SetDirty();
+    ui.answer(false);
+    main()->dxExit->trigger();
+    EXPECT_EQ(ui.takeTexts(), QStringList{QStringLiteral("Save Changes to Active Campaign?")});
+    EXPECT_FALSE(main()->isVisible());
+    EXPECT_EQ(settingsLines().size(), 10);
+}
+
 TEST_F(Startup, OptionsFileRules) {
     const struct {
         const char* name;
