@@ -174,6 +174,7 @@ void TfrmSubmittable::cxStartClick() {
     ProgressBar1->show();
     cxSTOP->show();
     memKeyText->setEnabled(false);
+    m_runPhrases = phrases();
     m_running = true;
     m_stopped = false;
     timNextSite->start();
@@ -235,7 +236,7 @@ bool TfrmSubmittable::LookupNextSite() {
     int result = -2;
     if (HttpGetTextURL(domain, lines, noDataSeconds)) {
         lastPage = lines.join(QStringLiteral("\r\n"));
-        result = searchKeyPhrases(lastPage, phrases());
+        result = searchKeyPhrases(lastPage, m_runPhrases);
     }
     try {
         campaignDb()->RunStatement(QStringLiteral("UPDATE links SET FoundKeyText=") + QString::number(result) +

@@ -47,4 +47,5 @@ private:
     void showCounters();
     qint64 m_checked = 0, m_toBeChecked = 0, m_found = 0, m_notFound = 0, m_errors = 0;
     bool m_loading = false;
+    QStringList m_runPhrases; // fixed for the run: the box is disabled from Start on
 };

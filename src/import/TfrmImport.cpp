@@ -192,14 +192,13 @@ void TfrmImport::importData(const QString& path) {
             return;
         }
         m_text = decodeReport(bytes);
-        CsvReader reader(m_text);
-        if (reader.scan() == 0) {
+        if (m_reader.scan() == 0) {
             ui.warning(QStringLiteral("File is empty, please try another"));
             resetCounters();
             showEndState();
             return;
         }
-        const QString header = trimControl(reader.rawRecord(0));
+        const QString header = trimControl(m_reader.rawRecord(0));
         if (header.isEmpty()) {
             ui.warning(QStringLiteral("File Header is empty, please try another"));
             resetCounters();
@@ -244,8 +243,7 @@ void TfrmImport::commitPending() {
 
 void TfrmImport::processData() {
     auto& ui = platform::Ui::instance();
-    CsvReader reader(m_text);
-    const int records = reader.scan();
+    const int records = m_reader.recordCount();
     const int data = records - 1;
     ProgressBar1->setRange(0, qMax(0, data));
     ProgressBar1->setValue(0);
@@ -281,7 +279,7 @@ void TfrmImport::processData() {
     for (int r = 1; r < records; ++r) {
         if (!db->InTransaction())
             db->BeginTransaction();
-        m_fields = reader.fields(r);
+        m_fields = m_reader.fields(r);
         const QString sourceUrl = LowerAscii(ReadValue(cfg.cols[1]));
         QString domain = LowerAscii(ReadValue(cfg.cols[2]));
         if (domain.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CsvReader.h"
 #include "TfrmImportConfig.h"
 
 #include <QDialog>
@@ -22,7 +23,7 @@ public:
     bool loadKnownDomains();
     void chooseFile();
     void importData(const QString& path);
-    void processData();
+    void processData(); // the rows of the file read last
     QString ReadValue(int column) const;
     void cxSTOPClick();
     void cxImportAnotherClick();
@@ -50,6 +51,7 @@ private:
     void commitPending();
     QSet<QString> m_known;
     QString m_text;
+    CsvReader m_reader{m_text}; // record boundaries of m_text, found once per file
     QStringList m_fields;
     qint64 m_processed = 0, m_duplicates = 0, m_new = 0;
     bool m_running = false;
